@@ -1,0 +1,14 @@
+add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+
+if(WIN32)
+  # Plain doubles live in SSE registers, so nothing is silently kept in x87
+  # extended precision; the x87 is used only where long double is written.
+  add_compile_options(-msse2 -mfpmath=sse)
+  add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+
+if(PPICALC_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

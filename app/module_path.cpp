@@ -1,0 +1,23 @@
+#include "app/module_path.h"
+
+void SplitModulePath(const std::string& path, LeadBytePredicate isLeadByte, std::string& directory,
+                     std::string& fileName) {
+    size_t lastBackslash = std::string::npos;
+    size_t i = 0;
+    while (i < path.size()) {
+        unsigned char byte = static_cast<unsigned char>(path[i]);
+        if (byte == '\\') {
+            lastBackslash = i;
+        }
+        // A lead byte takes the next byte with it, whatever that byte is; a lead
+        // byte at the very end stands alone.
+        i += (isLeadByte(byte) && i + 1 < path.size()) ? 2 : 1;
+    }
+    if (lastBackslash == std::string::npos) {
+        directory.clear();
+        fileName = path;
+        return;
+    }
+    directory = path.substr(0, lastBackslash);
+    fileName = path.substr(lastBackslash + 1);
+}

@@ -1,0 +1,177 @@
+#pragma once
+// Driving the calculator's controls from outside: its boxes and button found
+// by child-window id, texts put in with WM_SETTEXT, real mouse clicks and
+// typing, the focus of its thread, and the clipboard for pastes.
+//
+// Header-only: the e2e program is made of driver.cpp and the *_test.cpp files.
+#include <windows.h>
+
+#include <string>
+
+#include "tests/e2e/driver.h"
+
+// Child-window ids of the controls, in creation order from 100 in steps of 10.
+constexpr int kHorizontalBoxId = 120; // 编辑框1
+constexpr int kVerticalBoxId = 130;   // 编辑框2
+constexpr int kSizeBoxId = 150;       // 编辑框3
+constexpr int kCalculateButtonId = 160; // 按钮1
+constexpr int kDiagonalBoxId = 170;   // 编辑框4, hidden
+constexpr int kDensityBoxId = 180;    // 编辑框5
+
+constexpr DWORD kResultTimeoutMs = 10000;
+
+// A running calculator and its six controls.
+struct Calculator {
+    ProgramProcess process;
+    HWND window = nullptr;
+    HWND horizontal = nullptr;
+    HWND vertical = nullptr;
+    HWND size = nullptr;
+    HWND button = nullptr;
+    HWND diagonal = nullptr;
+    HWND density = nullptr;
+};
+
+// Starts the program and finds its controls. Empty on success, else why not.
+inline std::string StartCalculator(Calculator& calculator) {
+    std::string path = ProgramPath();
+    if (path.empty()) {
+        return "PPICALC_EXE is not set";
+    }
+    std::string error;
+    calculator.process = StartProgram(path, error);
+    if (!calculator.process.Started()) {
+        return error;
+    }
+    calculator.window = WaitForProgramWindow(calculator.process.Id());
+    if (calculator.window == nullptr) {
+        return "no visible main window within " + std::to_string(kStartTimeoutMs) + " ms";
+    }
+    struct Slot {
+        HWND* control;
+        int id;
+    };
+    const Slot slots[] = {{&calculator.horizontal, kHorizontalBoxId}, {&calculator.vertical, kVerticalBoxId},
+                          {&calculator.size, kSizeBoxId},             {&calculator.button, kCalculateButtonId},
+                          {&calculator.diagonal, kDiagonalBoxId},     {&calculator.density, kDensityBoxId}};
+    for (const Slot& slot : slots) {
+        *slot.control = FindChildById(calculator.window, slot.id);
+        if (*slot.control == nullptr) {
+            return "no child window with id " + std::to_string(slot.id);
+        }
+    }
+    return std::string();
+}
+
+// Replaces a control's text with these bytes, as a program would; bounded.
+inline bool SetTextBytes(HWND window, const std::string& bytes) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.c_str()), SMTO_ABORTIFHUNG,
+                               5000, &result) != 0 &&
+           result != 0;
+}
+
+// Waits until the control shows exactly `expected`; false after the timeout.
+inline bool WaitForText(HWND window, const std::string& expected, DWORD timeoutMs = kResultTimeoutMs) {
+    return WaitFor([&] { return ReadWindowTextBytes(window) == expected; }, timeoutMs);
+}
+
+// The control that has the keyboard focus in the window's thread, or null.
+inline HWND FocusedControl(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) {
+        return nullptr;
+    }
+    return info.hwndFocus;
+}
+
+inline bool WaitForFocus(HWND window, HWND expected, DWORD timeoutMs = 5000) {
+    return WaitFor([&] { return FocusedControl(window) == expected; }, timeoutMs);
+}
+
+inline POINT CentreOf(HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+// A real left click at a point of the screen: the pointer moves there and the
+// button goes down and up, through the system's input queue.
+inline bool ClickAt(POINT point) {
+    if (!SetCursorPos(point.x, point.y)) {
+        return false;
+    }
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(2, inputs, sizeof(INPUT)) == 2;
+}
+
+// Brings the top-level window forward, then clicks the middle of `control`.
+inline bool ClickControl(HWND topLevel, HWND control) {
+    return BringToForeground(topLevel) && ClickAt(CentreOf(control));
+}
+
+// The virtual key that types an ASCII character on a US layout, or 0.
+inline WORD KeyForCharacter(char c) {
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) {
+        return static_cast<WORD>(c);
+    }
+    if (c >= 'a' && c <= 'z') {
+        return static_cast<WORD>(c - 'a' + 'A');
+    }
+    switch (c) {
+    case '.': return VK_OEM_PERIOD;
+    case '-': return VK_OEM_MINUS;
+    case ' ': return VK_SPACE;
+    default: return 0;
+    }
+}
+
+// Types the characters as real key presses into the focused control.
+inline bool TypeCharacters(const std::string& text) {
+    for (char c : text) {
+        WORD key = KeyForCharacter(c);
+        if (key == 0 || !PressChord({key})) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Puts text on the clipboard in the ANSI code page, for a paste.
+inline bool PutOnClipboard(HWND owner, const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory == nullptr) {
+        return false;
+    }
+    void* bytes = GlobalLock(memory);
+    if (bytes == nullptr) {
+        GlobalFree(memory);
+        return false;
+    }
+    CopyMemory(bytes, text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    if (!WaitFor([&] { return OpenClipboard(owner) != FALSE; }, 5000)) {
+        GlobalFree(memory);
+        return false;
+    }
+    EmptyClipboard();
+    bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
+    CloseClipboard();
+    if (!placed) {
+        GlobalFree(memory);
+    }
+    return placed;
+}
+
+// A quoted text with its bytes, for failure messages.
+inline std::string Shown(const std::string& bytes) {
+    if (bytes.size() > 64) {
+        return "(" + std::to_string(bytes.size()) + " bytes) " + HexBytes(bytes.substr(0, 32)) + " ...";
+    }
+    return "\"" + bytes + "\" [" + HexBytes(bytes) + "]";
+}

@@ -17,8 +17,9 @@ struct HandlerEntry {
 
 struct WindowUnit {
     uint32_t windowId = 0;
-    WindowDescription stored;                 // as read; restored when the window goes
+    WindowDescription stored;                 // as read
     std::vector<ControlRecord> working;       // the records as changed at run time
+    std::vector<ControlRecord> buildCopy;     // working as the last build began; restored when the window goes
     std::vector<HWND> liveObject;             // per element; null when not created
     std::vector<std::vector<EventHandler>> handlers; // per element, parallel to record.events
     std::vector<int> creationOrder;           // element indices in creation order
@@ -44,3 +45,16 @@ HWND LiveControl(uint32_t windowId, uint32_t controlId);
 
 // Destroys every window that still exists and forgets the units (shutdown).
 void DestroyWindowUnits();
+
+// The unit whose window (element 0) is `window`, or null.
+WindowUnit* FindUnitOfWindow(HWND window);
+
+// The element index whose live control is `control` or one of its ancestors
+// below the unit's window; 0 for the window itself; -1 for none.
+int ElementOfWindow(const WindowUnit& unit, HWND control);
+
+// The live window of an element, or null when it has none (or it is gone).
+HWND LiveElement(const WindowUnit& unit, int element);
+
+// The element id of an element (kWindowElementId for element 0).
+uint32_t ElementId(const WindowUnit& unit, int element);

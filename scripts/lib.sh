@@ -1,0 +1,46 @@
+# Shared helpers for the scripts in this folder. Sourced, never run.
+#
+# After sourcing, the working directory is the repository root, so every path
+# below is relative to it whatever directory the caller started in.
+
+ppicalcRoot="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$ppicalcRoot"
+
+# Third-party builds that must outlive a fresh clone live outside the tree.
+: "${PPICALC_DEPS_DIR:=/opt/ppicalc-deps}"
+: "${PPICALC_LIBPNG_WIN32_DIR:=$PPICALC_DEPS_DIR/libpng-i686}"
+export PPICALC_DEPS_DIR PPICALC_LIBPNG_WIN32_DIR
+
+# The machine has two cores shared with other work.
+: "${PPICALC_JOBS:=2}"
+
+Say() { printf '==> %s\n' "$*"; }
+Warn() { printf 'warning: %s\n' "$*" >&2; }
+Die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+
+# Seconds since the epoch, for stage timings.
+Now() { date +%s; }
+
+# Configures and builds one build tree: ConfigureAndBuild DIR [cmake args...]
+# Configuring every time picks up folders that gained a CMakeLists.txt since
+# the last run (the subfolder lists are globbed at configure time).
+ConfigureAndBuild() {
+    local dir="$1"
+    shift
+    Say "configure $dir"
+    cmake -S . -B "$dir" -G Ninja "$@"
+    Say "build $dir"
+    cmake --build "$dir" -j "$PPICALC_JOBS"
+}
+
+BuildNative() {
+    ConfigureAndBuild build/native
+}
+
+# The Windows build runs tools made by the native build (the form-description
+# writer), so the native tree must be built first.
+BuildWin32() {
+    ConfigureAndBuild build/win32 \
+        -DCMAKE_TOOLCHAIN_FILE="$ppicalcRoot/cmake/toolchain-i686-mingw.cmake" \
+        -DPPICALC_NATIVE_TOOLS_DIR="$ppicalcRoot/build/native"
+}

@@ -13,8 +13,10 @@ struct TextMemory {
     void* (*allocate)(size_t byteCount);
     // Gives back storage obtained from allocate; never called with null.
     void (*release)(void* block);
-    // Called with the size that allocate refused; must not return.
-    [[noreturn]] void (*exhausted)(size_t byteCount);
+    // Called with the size that allocate refused; must not return. (The
+    // attribute [[noreturn]] cannot be put on a pointer, so AllocateText
+    // aborts should it return after all.)
+    void (*exhausted)(size_t byteCount);
 };
 
 // Installs the allocator used from now on (the default is the C heap).

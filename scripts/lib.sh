@@ -9,7 +9,8 @@ cd "$ppicalcRoot"
 # Third-party builds that must outlive a fresh clone live outside the tree.
 : "${PPICALC_DEPS_DIR:=/opt/ppicalc-deps}"
 : "${PPICALC_LIBPNG_WIN32_DIR:=$PPICALC_DEPS_DIR/libpng-i686}"
-export PPICALC_DEPS_DIR PPICALC_LIBPNG_WIN32_DIR
+: "${PPICALC_LIBPNG_SOURCE_DIR:=$PPICALC_DEPS_DIR/libpng-source}"
+export PPICALC_DEPS_DIR PPICALC_LIBPNG_WIN32_DIR PPICALC_LIBPNG_SOURCE_DIR
 
 # The machine has two cores shared with other work.
 : "${PPICALC_JOBS:=2}"

@@ -52,17 +52,6 @@ static void BringBack(HWND window) {
     }
 }
 
-// Menu items have a record layout this program does not read; a window
-// that has them is not built at all rather than built without its menu.
-static bool HasMenuItems(const WindowUnit& unit) {
-    for (const ElementDescription& element : unit.stored.elements) {
-        if (IsMenuItemId(element.id)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Step 5: the window itself, through the window kind.
 static bool CreateTopWindow(WindowUnit& unit, HWND owner) {
     if (FindControlKind(unit.working[0].kind) != &kWindowKind) {
@@ -219,7 +208,7 @@ static bool AbandonBuild(WindowUnit& unit) {
 
 bool BuildWindow(uint32_t windowId, HWND owner) {
     WindowUnit* unit = IsValidId(windowId) ? FindWindowUnit(windowId) : nullptr;
-    if (!unit || unit->working.empty() || HasMenuItems(*unit)) {
+    if (!unit || unit->working.empty()) {
         return false;
     }
     if (HWND window = LiveElement(*unit, 0)) {

@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "ui/description/identifiers.h"
 
 // Units are kept by pointer so that a unit found once stays where it is while
 // windows are built and destroyed.
@@ -47,9 +46,8 @@ static std::unique_ptr<WindowUnit> MakeUnit(const WindowDescription& window, con
     for (size_t i = 0; i < count; i++) {
         const ElementDescription& element = window.elements[i];
         unit->working.push_back(element.record);
-        // Menu items have a record layout of their own and bind no events here.
-        if (!IsMenuItemId(element.id) &&
-            !BindHandlers(element.record, handlers, handlerCount, unit->handlers[i])) {
+        // Menu items never get here: the reader refuses their records.
+        if (!BindHandlers(element.record, handlers, handlerCount, unit->handlers[i])) {
             return nullptr;
         }
     }

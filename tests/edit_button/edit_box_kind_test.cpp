@@ -391,7 +391,8 @@ TEST_F(EditBoxKindTest, ColoursBrushAndFontBelongToTheBox) {
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), StockGuiFont());
     EXPECT_EQ(GetObjectType(font), 0u) << "the replaced font was not deleted";
 
-    SetBytes(box, kFont, std::string(FontBlock(-12, "Arial").begin(), FontBlock(-12, "Arial").end()));
+    const std::vector<uint8_t> smaller = FontBlock(-12, "Arial");
+    SetBytes(box, kFont, std::string(smaller.begin(), smaller.end()));
     font = reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0));
     dc = CreateCompatibleDC(nullptr);
     brush = reinterpret_cast<HBRUSH>(SendMessageA(host.Window(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),

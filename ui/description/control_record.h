@@ -8,6 +8,8 @@
 struct EventBinding {
     int32_t eventNumber = 0;    // stored as u32; events such as -7 are negative
     int32_t handlerOffset = -1; // from the handler code base; -1 = no handler
+
+    bool operator==(const EventBinding&) const = default;
 };
 
 // State flags of a record.

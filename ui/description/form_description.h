@@ -16,7 +16,7 @@ struct ElementDescription {
 
 struct WindowDescription {
     uint32_t windowId = 0;
-    uint32_t slot = 0;  // run-time slot; the stored value is ignored when reading
+    uint32_t slot = 0;  // run-time slot in the stored table; kept only for the writer
     uint32_t wordA = 0; // kept with the window, not used to build it
     uint32_t wordB = 0;
     std::string text1;  // kept with the window, not used to build it
@@ -34,7 +34,12 @@ struct FormDescription {
 
 // Reads a whole description of exactly `length` bytes. Every length and offset
 // is checked against the bytes; anything that runs past the end, overlaps, or
-// is otherwise unreadable gives nullopt.
+// is otherwise unreadable gives nullopt. So does a window table whose length
+// is not a multiple of 8, an element count that the element buffer cannot
+// hold, a menu-item element (its layout is unknown here) and a window whose
+// element 0 is not its own record (id kWindowElementId): every later lookup
+// takes element 0 to be the window. The kinds' own records are not looked
+// into. Bytes after the last window are ignored.
 std::optional<FormDescription> ReadFormDescription(const uint8_t* bytes, size_t length);
 
 // The exact inverse of ReadFormDescription: records are written back to back
@@ -43,4 +48,5 @@ std::vector<uint8_t> WriteFormDescription(const FormDescription& description);
 
 // Linear searches, as the shell does them.
 const WindowDescription* FindWindowDescription(const FormDescription& description, uint32_t windowId);
-int FindElementIndex(const WindowDescription& window, uint32_t elementId); // -1 when absent
+// Id 0 names the window's own record, element 0. -1 when absent.
+int FindElementIndex(const WindowDescription& window, uint32_t elementId);

@@ -18,6 +18,9 @@ void CentreOnScreen(int32_t screenWidth, int32_t screenHeight, int32_t width, in
 
 // Where a picture of imageWidth x imageHeight is drawn in a box of
 // boxWidth x boxHeight: mode 0 natural size at the top left, 1 stretched to the
-// box, 2 centred and scaled down to fit keeping its aspect ratio.
+// box, 2 centred and scaled down to fit keeping its aspect ratio. Mode 3 (the
+// box takes the picture's size) and any other value fill the box as mode 1.
+// A picture without pixels gives an empty rectangle; a negative box size
+// counts as 0.
 PixelRect PlacePicture(uint32_t mode, int32_t boxWidth, int32_t boxHeight, int32_t imageWidth,
                        int32_t imageHeight);

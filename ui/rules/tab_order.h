@@ -18,7 +18,13 @@ bool IsTabCandidate(const FocusCandidate& control);
 
 // The index (into `controls`) of the control Tab (forward) or Shift+Tab
 // (backward) moves to from `focused` (an index, or -1 for none); -1 when no
-// control qualifies.
+// control qualifies. Candidates go by ascending tabOrder, then creation
+// order, and both directions wrap around. From a control that is not a
+// candidate (or from none) Tab goes to the first candidate in that order
+// created after it and Shift+Tab to the last one created before it, else to
+// the first or last candidate. From a label-like control (trait 0x2000) Tab
+// goes to the first candidate whose tabOrder is not below the label's and
+// Shift+Tab to the last one whose tabOrder is below it, without wrapping.
 int NextInTabOrder(const std::vector<FocusCandidate>& controls, int focused, bool forward);
 
 // The candidate with the smallest tabOrder, ties to the one created first; -1

@@ -4,10 +4,12 @@
 #include <string>
 
 // The body of the run-time error box: "运行时出错!", an empty line, the error
-// code when it is not 0, and the message when it is not empty.
+// code when it is not 0, and the message when it is not empty (null counts as
+// empty).
 std::string FatalReportText(const char* message, int errorCode);
 
-// "分配 n 字节内存失败!" for a refused allocation of n bytes.
+// "分配 n 字节内存失败!" for a refused allocation of n bytes, n written as a
+// signed 32-bit decimal (as the 32-bit program sees a size).
 std::string MemoryFailureMessage(size_t byteCount);
 
 // The box's title, "错误".

@@ -11,30 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/picture/png_fixture.h"
 #include "ui/kinds/png_picture.h"
-
-// A PNG file made in memory by libpng's writer from `pixels` laid out in
-// `format` (one of the PNG_FORMAT_* values).
-static std::vector<uint8_t> EncodePng(uint32_t width, uint32_t height, uint32_t format,
-                                      const std::vector<uint8_t>& pixels) {
-    png_image image = {};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = width;
-    image.height = height;
-    image.format = format;
-    png_alloc_size_t size = 0;
-    if (!png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr)) {
-        ADD_FAILURE() << "sizing failed: " << image.message;
-        return {};
-    }
-    std::vector<uint8_t> file(size);
-    if (!png_image_write_to_memory(&image, file.data(), &size, 0, pixels.data(), 0, nullptr)) {
-        ADD_FAILURE() << "encoding failed: " << image.message;
-        return {};
-    }
-    file.resize(size);
-    return file;
-}
 
 static std::string Hex(const std::vector<uint8_t>& bytes) {
     std::string text;

@@ -11,11 +11,11 @@
 #include "ui/kinds/drawn_control_class.h"
 #include "ui/kinds/gradient_paint.h"
 #include "ui/kinds/kind_color.h"
+#include "ui/kinds/kind_values.h"
 #include "ui/kinds/kind_font.h"
 #include "ui/kinds/picture_drawing.h"
 #include "ui/kinds/png_picture.h"
 #include "ui/rules/placement.h"
-#include "ui/window/control_access.h"
 #include "ui/window/control_kind.h"
 
 constexpr char kLabelClassName[] = "CalcLabel";
@@ -375,14 +375,16 @@ static bool SetLabelProperty(HWND control, int32_t index, const KindValue& value
     case kLabelDataColumn:
         p.dataColumn = value.bytes;
         break;
+    case kLabelWordWrap:
+        p.wordWrap = static_cast<uint32_t>(Truth(value.number));
+        break;
     default: {
         uint32_t* field = NumberField(p, index);
         if (!field) {
             return false;
         }
         int32_t maximum = ChoiceMaximum(index);
-        *field = maximum >= 0 ? static_cast<uint32_t>(std::clamp(value.number, 0, maximum))
-                              : static_cast<uint32_t>(value.number);
+        *field = static_cast<uint32_t>(maximum >= 0 ? ClampChoice(value.number, maximum) : value.number);
         break;
     }
     }
@@ -408,7 +410,7 @@ const ControlKind kLabelKind = {
     "\xB1\xEA\xC7\xA9", // "标签"
     "Label",
     0x84012040, // a window, label-like, never focused
-    kFirstKindProperty + kLabelPropertyCount,
+    kFirstKindPropertyCount + kLabelPropertyCount,
     kLabelPropertyClasses,
     CreateLabel,
     GetLabelProperty,

@@ -1,6 +1,5 @@
 #include "ui/kinds/picture_box.h"
 
-#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -9,10 +8,10 @@
 #include "ui/kinds/border_style.h"
 #include "ui/kinds/drawn_control_class.h"
 #include "ui/kinds/kind_color.h"
+#include "ui/kinds/kind_values.h"
 #include "ui/kinds/picture_drawing.h"
 #include "ui/kinds/png_picture.h"
 #include "ui/rules/placement.h"
-#include "ui/window/control_access.h"
 #include "ui/window/control_kind.h"
 #include "ui/window/reflection.h"
 
@@ -204,8 +203,10 @@ static HWND CreatePictureBox(const CreateArgs& args) {
     SetWindowLongPtrA(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&box));
     SetBackground(box, box.properties.backColor);
     LoadBoxPicture(control, box);
-    SetDisplayMode(control, box, box.properties.displayMode);
+    // The border first: mode 3 sizes the window around the client area, so
+    // the frame must be final by then for the client to match the picture.
     ApplyBorderStyle(control, box.properties.border);
+    SetDisplayMode(control, box, box.properties.displayMode);
     return control;
 }
 
@@ -250,7 +251,7 @@ static bool SetPictureBoxProperty(HWND control, int32_t index, const KindValue& 
     PictureBoxProperties& p = box->properties;
     switch (index) {
     case kPictureBoxBorder:
-        p.border = static_cast<uint32_t>(std::clamp(value.number, 0, 5));
+        p.border = static_cast<uint32_t>(ClampChoice(value.number, 5));
         ApplyBorderStyle(control, p.border);
         return false;
     case kPictureBoxBackColor:
@@ -263,11 +264,11 @@ static bool SetPictureBoxProperty(HWND control, int32_t index, const KindValue& 
         LoadBoxPicture(control, *box);
         return false;
     case kPictureBoxDisplayMode:
-        p.displayMode = static_cast<uint32_t>(std::clamp(value.number, 0, 2));
+        p.displayMode = static_cast<uint32_t>(ClampChoice(value.number, 2));
         SetDisplayMode(control, *box, p.displayMode);
         return false;
     case kPictureBoxPlayAnimation:
-        p.playAnimation = static_cast<uint32_t>(value.number);
+        p.playAnimation = static_cast<uint32_t>(Truth(value.number));
         return false;
     case kPictureBoxDataSource:
         p.dataSource = value.bytes;
@@ -295,7 +296,7 @@ const ControlKind kPictureBoxKind = {
     "\xCD\xBC\xC6\xAC\xBF\xF2", // "图片框"
     "PicBox",
     0x840100C0, // a window, never focused
-    kFirstKindProperty + kPictureBoxPropertyCount,
+    kFirstKindPropertyCount + kPictureBoxPropertyCount,
     kPictureBoxPropertyClasses,
     CreatePictureBox,
     GetPictureBoxProperty,

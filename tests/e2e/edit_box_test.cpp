@@ -58,6 +58,43 @@ std::string ColorText(COLORREF color) {
            std::to_string(GetBValue(color)) + ")";
 }
 
+// Saves a capture in the temporary folder for a look by eye; returns its path.
+std::string SaveForLooking(const Screenshot& shot, const std::string& name) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    std::string path = std::string(folder) + name;
+    return shot.SaveBmp(path) ? path : "(not saved)";
+}
+
+// The pixels of a line that are not its background: their bounding box and
+// the darkest of them.
+struct Ink {
+    bool found = false;
+    RECT area = {LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+    COLORREF darkest = RGB(255, 255, 255);
+};
+
+int Brightness(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); }
+
+Ink FindInk(const Screenshot& shot, const RECT& window, const RECT& line, COLORREF background) {
+    Ink ink;
+    for (LONG y = line.top; y < line.bottom; y++) {
+        for (LONG x = line.left; x < line.right; x++) {
+            COLORREF pixel = shot.Pixel(x - window.left, y - window.top);
+            if (pixel == background || pixel == CLR_INVALID) {
+                continue;
+            }
+            ink.found = true;
+            ink.area = {std::min(ink.area.left, x), std::min(ink.area.top, y), std::max(ink.area.right, x + 1),
+                        std::max(ink.area.bottom, y + 1)};
+            if (Brightness(pixel) < Brightness(ink.darkest)) {
+                ink.darkest = pixel;
+            }
+        }
+    }
+    return ink;
+}
+
 LRESULT HitTest(HWND window, POINT point) {
     DWORD_PTR result = 0;
     SendMessageTimeoutA(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y), SMTO_ABORTIFHUNG, 5000, &result);
@@ -185,45 +222,34 @@ TEST_F(EditBoxTest, BoxesArePaintedInTheirColours) {
                 EXPECT_EQ(pixel, e.background) << "box " << id << " at (" << s.x << "," << s.y << "): got "
                                                << ColorText(pixel) << ", expected " << ColorText(e.background);
             }
-            shot.SaveBmp("edit_box_" + std::to_string(id) + ".bmp");
+            ADD_FAILURE() << "see " << SaveForLooking(shot, "edit_box_" + std::to_string(id) + ".bmp");
         }
     }
 
     // Where "PPI" is drawn: the pixels of the line that are not background.
+    // The text may be drawn a moment after the background.
     RECT window = ScreenRect(calculator.density);
     RECT client = ClientScreenRect(calculator.density);
-    Screenshot shot = Screenshot::Capture(window);
-    ASSERT_FALSE(shot.Empty());
-    RECT ink = {LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-    COLORREF darkest = kLightGrey;
-    for (LONG y = client.top; y < client.bottom; y++) {
-        for (LONG x = client.left; x < client.right; x++) {
-            COLORREF pixel = shot.Pixel(x - window.left, y - window.top);
-            if (pixel == kLightGrey) {
-                continue;
-            }
-            ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1), std::max(ink.bottom, y + 1)};
-            if (GetRValue(pixel) + GetGValue(pixel) + GetBValue(pixel) <
-                GetRValue(darkest) + GetGValue(darkest) + GetBValue(darkest)) {
-                darkest = pixel;
-            }
-        }
-    }
-    ASSERT_LT(ink.left, ink.right) << "no text drawn in the density box's line " << RectText(client);
-    // Centred: the ink's middle within 2 pixels of the box's middle both ways
-    // (the glyphs' own side bearings and the line's descent leave a little).
-    const LONG boxMiddleX2 = window.left + window.right;
-    const LONG boxMiddleY2 = window.top + window.bottom;
-    EXPECT_LE(std::abs((ink.left + ink.right) - boxMiddleX2), 4)
-        << "ink " << RectText(ink) << " in box " << RectText(window);
-    EXPECT_LE(std::abs((ink.top + ink.bottom) - boxMiddleY2), 6)
-        << "ink " << RectText(ink) << " in box " << RectText(window);
-    // Plainly readable on the grey, whatever shade the platform gives disabled text.
-    EXPECT_LT(GetRValue(darkest) + GetGValue(darkest) + GetBValue(darkest), 3 * 150)
-        << "darkest text pixel " << ColorText(darkest);
-    if (HasFailure()) {
-        shot.SaveBmp("density_box.bmp");
-    }
+    Screenshot shot;
+    Ink ink;
+    WaitFor([&] {
+        shot = Screenshot::Capture(window);
+        ink = FindInk(shot, window, client, kLightGrey);
+        return ink.found;
+    }, 5000);
+    ASSERT_TRUE(ink.found) << "no text drawn in the density box's line " << RectText(client) << "; see "
+                           << SaveForLooking(shot, "density_box.bmp");
+    // Centred: the ink's middle within 2 pixels of the box's middle across and
+    // 3 pixels up and down (side bearings and the line's descent leave a little).
+    EXPECT_LE(std::abs((ink.area.left + ink.area.right) - (window.left + window.right)), 4)
+        << "ink " << RectText(ink.area) << " in box " << RectText(window);
+    EXPECT_LE(std::abs((ink.area.top + ink.area.bottom) - (window.top + window.bottom)), 6)
+        << "ink " << RectText(ink.area) << " in box " << RectText(window);
+    // The box asks for black text; being disabled, the platform may draw it
+    // in its grey for disabled text instead.
+    EXPECT_TRUE(ink.darkest == RGB(0, 0, 0) || ink.darkest == GetSysColor(COLOR_GRAYTEXT))
+        << "darkest text pixel " << ColorText(ink.darkest) << ", disabled text colour "
+        << ColorText(GetSysColor(COLOR_GRAYTEXT));
 }
 
 // Neither a click nor Tab puts the focus into the density box, and the
@@ -233,8 +259,7 @@ TEST_F(EditBoxTest, ResultBoxesNeverTakeTheFocus) {
     ASSERT_TRUE(WaitForFocus(calculator.window, calculator.horizontal))
         << "first focus on id " << GetDlgCtrlID(FocusedControl(calculator.window));
 
-    ASSERT_TRUE(ClickControl(calculator.window, calculator.vertical));
-    ASSERT_TRUE(WaitForFocus(calculator.window, calculator.vertical));
+    ASSERT_TRUE(FocusByClick(calculator.window, calculator.vertical));
     ASSERT_TRUE(ClickAt(CentreOf(calculator.density)));
     // Input is handled in order: once the 9 shows in the box that had the
     // focus, the click before it has been handled as well.
@@ -246,8 +271,7 @@ TEST_F(EditBoxTest, ResultBoxesNeverTakeTheFocus) {
     EXPECT_EQ(ReadWindowTextBytes(calculator.density), "PPI");
 
     // Tab and Shift+Tab visit the inputs and the button only.
-    ASSERT_TRUE(ClickControl(calculator.window, calculator.horizontal));
-    ASSERT_TRUE(WaitForFocus(calculator.window, calculator.horizontal));
+    ASSERT_TRUE(FocusByClick(calculator.window, calculator.horizontal));
     const struct {
         bool back;
         HWND expected;

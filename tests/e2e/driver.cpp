@@ -163,6 +163,20 @@ HWND WaitForProgramWindow(DWORD processId, DWORD timeoutMs, const char* classNam
     return found;
 }
 
+std::string DescribeWindows(DWORD processId) {
+    std::string description;
+    for (HWND window : TopLevelWindows(processId, nullptr)) {
+        const std::string className = WindowClass(window);
+        description += className + (IsWindowVisible(window) ? " visible" : " hidden") + " title [" +
+                       HexBytes(ReadWindowTextBytes(window)) + "]";
+        if (className == "#32770") {
+            description += " text [" + HexBytes(MessageBoxText(window)) + "]";
+        }
+        description += "\n";
+    }
+    return description.empty() ? "no top-level windows\n" : description;
+}
+
 HWND FindDialog(DWORD processId, const char* title) {
     for (HWND window : TopLevelWindows(processId, "#32770")) {
         if (ReadWindowTextBytes(window) == title) {

@@ -72,6 +72,11 @@ HWND FindProgramWindow(DWORD processId, const char* className = "WTWindow");
 HWND WaitForProgramWindow(DWORD processId, DWORD timeoutMs = kStartTimeoutMs,
                           const char* className = "WTWindow");
 
+// One line per top-level window of the process: class, visibility, title
+// and, for a message box, its text (GBK as hexadecimal). For failure messages
+// that must say what the program shows instead of what was expected.
+std::string DescribeWindows(DWORD processId);
+
 // A message box (class "#32770") of the process whose title is `title` (GBK
 // bytes), or null.
 HWND FindDialog(DWORD processId, const char* title);

@@ -157,7 +157,8 @@ TEST_F(FatalStartTest, DamagedDescriptionShowsTheReportAndExitsWithMinusOne) {
                 return box != nullptr && IsWindowVisible(box);
             },
             kStartTimeoutMs);
-        ASSERT_NE(box, nullptr) << "no box titled \"\xB4\xED\xCE\xF3\"; running " << process.Running();
+        ASSERT_NE(box, nullptr) << "no box titled \"\xB4\xED\xCE\xF3\"; running " << process.Running() << "\n"
+                                << DescribeWindows(process.Id());
 
         const std::string expected = std::string(kReportStart) + c.message + "\r\n";
         const std::string shown = MessageBoxText(box);

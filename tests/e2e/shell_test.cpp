@@ -26,7 +26,8 @@ protected:
         process = StartProgram(exe, error, currentDirectory);
         ASSERT_TRUE(process.Started()) << error;
         window = WaitForProgramWindow(process.Id());
-        ASSERT_NE(window, nullptr) << "no visible main window; running " << process.Running();
+        ASSERT_NE(window, nullptr) << "no visible main window; running " << process.Running() << "\n"
+                                   << DescribeWindows(process.Id());
     }
 
     std::string program;

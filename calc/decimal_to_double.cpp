@@ -61,12 +61,14 @@ double DecimalToDouble(U128 significand, int exponent) {
     if (topExponent > 1023) {
         return BitsToDouble(kInfinityBits);  // P >= p >= 2^1024
     }
-    if (topExponent < -1022) {
-        return DecimalToDoubleExact(significand, exponent);  // subnormal or zero
+    if (topExponent < -1074) {
+        return DecimalToDoubleExact(significand, exponent);  // zero or the smallest subnormal
     }
-    // Keep 53 bits: the lowest kept one is bit topBit − 52 (138 or 139) of p,
-    // so the kept bits and the rounding bit below them all lie in p.hi.
-    int droppedHigh = topBit - 52 - 128;  // bits of p.hi below the kept ones
+    // Keep 53 bits, fewer for a subnormal result (its lowest bit is 2^-1074):
+    // the lowest kept one is bit topBit − 52 + subnormalShift of p, 138 or
+    // more, so the kept bits and the rounding bit below them all lie in p.hi.
+    int subnormalShift = topExponent < -1022 ? -1022 - topExponent : 0;
+    int droppedHigh = topBit - 52 + subnormalShift - 128;  // bits of p.hi below the kept ones, 10..63
     uint64_t kept = p.hi >> droppedHigh;
     uint64_t restHigh = p.hi & ((uint64_t{1} << droppedHigh) - 1);
     uint64_t halfHigh = uint64_t{1} << (droppedHigh - 1);
@@ -82,7 +84,9 @@ double DecimalToDouble(U128 significand, int exponent) {
     } else {
         roundUp = false;  // P < p + 2^64 <= the half
     }
-    int lowestBitExponent = topExponent - 52;
+    int lowestBitExponent = topExponent - 52 + subnormalShift;
+    // A subnormal may round up into the smallest normal: ComposeDouble reads
+    // a significand of 2^52 at 2^-1074 as just that.
     if (roundUp && ++kept == uint64_t{1} << 53) {
         kept >>= 1;
         ++lowestBitExponent;

@@ -1,6 +1,8 @@
 #include "tests/calc/exact_natural.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 Natural::Natural(uint64_t value) {
     while (value != 0) {
@@ -24,14 +26,21 @@ Natural Natural::FromDecimal(const std::string& digits) {
 }
 
 Natural Natural::Power(uint32_t base, int exponent) {
+    // Powers of 5 and 10 come up again and again: keep the ones made.
+    static std::map<std::pair<uint32_t, int>, Natural> made;
+    auto found = made.find({base, exponent});
+    if (found != made.end()) {
+        return found->second;
+    }
     Natural result(1);
     Natural square(base);
-    for (; exponent > 0; exponent >>= 1) {
-        if (exponent & 1) {
+    for (int rest = exponent; rest > 0; rest >>= 1) {
+        if (rest & 1) {
             result = result * square;
         }
         square = square * square;
     }
+    made.emplace(std::make_pair(base, exponent), result);
     return result;
 }
 
@@ -172,15 +181,39 @@ int Natural::Compare(const Natural& a, const Natural& b) {
 }
 
 void Natural::Divide(const Natural& a, const Natural& b, Natural& quotient, Natural& remainder) {
-    // Shift-and-subtract, one quotient bit per step.
-    quotient = Natural();
+    // Shift-and-subtract, one quotient bit per step, working in place on a
+    // copy of b shifted up to the top and moved down one bit at a time.
     remainder = a;
     int steps = a.BitLength() - b.BitLength();
-    for (int shift = steps; shift >= 0; --shift) {
-        Natural part = b << shift;
-        if (part <= remainder) {
-            remainder = remainder - part;
-            quotient = quotient + (Natural(1) << shift);
-        }
+    quotient.words.assign(steps >= 0 ? static_cast<size_t>(steps / 32 + 1) : 0, 0);
+    if (steps < 0) {
+        return;
     }
+    Natural part = b << steps;
+    for (int shift = steps; shift >= 0; --shift) {
+        if (part <= remainder) {
+            remainder.SubtractInPlace(part);
+            quotient.words[static_cast<size_t>(shift / 32)] |= uint32_t{1} << (shift % 32);
+        }
+        part.HalveInPlace();
+    }
+    quotient.Trim();
+}
+
+void Natural::SubtractInPlace(const Natural& other) {
+    int64_t borrow = 0;
+    for (size_t i = 0; i < words.size(); ++i) {
+        int64_t d = static_cast<int64_t>(words[i]) - borrow - (i < other.words.size() ? other.words[i] : 0);
+        borrow = d < 0 ? 1 : 0;
+        words[i] = static_cast<uint32_t>(d + (borrow << 32));
+    }
+    Trim();
+}
+
+void Natural::HalveInPlace() {
+    for (size_t i = 0; i < words.size(); ++i) {
+        uint32_t next = i + 1 < words.size() ? words[i + 1] : 0;
+        words[i] = (words[i] >> 1) | (next << 31);
+    }
+    Trim();
 }

@@ -35,5 +35,7 @@ public:
 
 private:
     void Trim();
+    void SubtractInPlace(const Natural& other);  // other must not be larger
+    void HalveInPlace();
     std::vector<uint32_t> words;  // least significant first, no zero on top
 };

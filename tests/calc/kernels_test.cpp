@@ -78,6 +78,10 @@ TEST(DecimalToDouble, FastPathMatchesTheExactPath) {
         // Decimal forms of exact midpoints: 2^53 + 1 and its neighbours scaled.
         check(U128{0, 9007199254740993u}, exponent);
         check(U128{0, 18014398509481987u}, exponent);
+        // Significands of up to 80 bits cut to their top 64, as the reader leaves them.
+        int extra = static_cast<int>(random() % 16) + 1;
+        uint64_t top = random() | (uint64_t{1} << 63);
+        check(U128{top >> (64 - extra), top << extra}, exponent);
     }
     // Integers up to 2^80 with exponent 0, around ties.
     for (int i = 0; i < 2000; ++i) {

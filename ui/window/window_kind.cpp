@@ -129,7 +129,9 @@ static HWND CreateWindowOfKind(const CreateArgs& args) {
         return nullptr;
     }
     HWND owner = args.parent;
-    if (NeedsHiddenOwner(properties, owner != nullptr)) {
+    // Only a program whose kind is non-zero keeps such windows out of the
+    // taskbar through the hidden owner.
+    if (ProgramKind() != 0 && NeedsHiddenOwner(properties, owner != nullptr)) {
         owner = HiddenOwnerWindow();
     }
     FrameStyle frame = ComputeFrameStyle(properties, args.style, owner != nullptr, true);

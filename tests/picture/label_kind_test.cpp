@@ -474,6 +474,17 @@ TEST_F(LabelKindTest, UndecodablePictureIsDroppedAtTheFirstPaint) {
     EXPECT_EQ(capture.CountOther(0, 0, 20, 10, RgbOf(kRed)), 0) << "first pixel " << RgbText(capture.At(0, 0));
     EXPECT_EQ(GetValue(label, kPicture).bytes, "") << "a picture that cannot be decoded is cleared";
 
+    // Already at that first paint the label looks as one without a picture:
+    // here with its gradient background.
+    LabelProperties gradient = p;
+    gradient.gradientBackMode = 1;
+    gradient.gradientBackColor1 = kGreen;
+    gradient.gradientBackColor2 = kBlue;
+    gradient.gradientBackColor3 = kLeaveOut;
+    Capture shaded = CaptureClient(NewLabel(gradient, 20, 10));
+    EXPECT_EQ(RgbText(shaded.At(0, 5)), RgbText(RgbOf(kGreen))) << "the gradient's first colour";
+    EXPECT_EQ(CountColour(shaded, RgbOf(kRed)), 0) << "the solid background showed instead of the gradient";
+
     // A new picture written later is decoded at the next paint.
     EXPECT_FALSE(SetBytes(label, kPicture, Bytes(SolidPng(2, 2, 0, 255, 0))));
     SetNumber(label, kPictureMode, 1);

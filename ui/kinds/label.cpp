@@ -110,10 +110,10 @@ static void PaintBackground(HDC dc, Label& label, const RECT& area, const RECT& 
     COLORREF background = ResolveKindColor(p.backColor);
     HRGN fill = CreateRectRgnIndirect(&clip);
     bool fillLeft = true;
-    if (!p.picture.empty()) {
-        if (const DecodedPicture* picture = BackgroundPicture(label)) {
-            DrawBackgroundPicture(dc, *picture, p.pictureMode, background, area, fill, fillLeft);
-        }
+    // A picture that cannot be decoded is dropped here, and the label then
+    // looks as one without a picture, from this paint on.
+    if (const DecodedPicture* picture = BackgroundPicture(label)) {
+        DrawBackgroundPicture(dc, *picture, p.pictureMode, background, area, fill, fillLeft);
     } else if (p.gradientBackMode != 0) {
         GradientColours colours = GatherGradientColours(p.gradientBackColor1, p.gradientBackColor2,
                                                         p.gradientBackColor3);

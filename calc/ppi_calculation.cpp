@@ -22,7 +22,8 @@ static void WriteNumber(ControlTexts& controls, uint32_t controlId, double value
 }
 
 // The products, the sum and the quotient are formed on the x87 with a 64-bit
-// significand and rounded to double when stored, as the program always has.
+// significand and rounded to double when stored: the precision the
+// calculation is defined with, the same in every build.
 static double Square(double v) {
     return static_cast<double>(static_cast<long double>(v) * v);
 }

@@ -5,9 +5,9 @@
 #include "calc/double_bits.h"
 
 // The result is the processor's own: fyl2x and f2xm1 work on the 64-bit
-// significand, and the double is rounded from that once. This matches what the
-// program has always shown; a correctly rounded power could differ in the
-// last bit, which no displayed digit can see (13 digits are far coarser).
+// significand, and the double is rounded from that once. That is how the
+// calculation defines its power; a correctly rounded power could differ in
+// the last bit, which no displayed digit can see (13 digits are far coarser).
 // The native x86-64 build and the i686 Windows build run the same
 // instructions, so they agree bit for bit.
 

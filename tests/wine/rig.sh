@@ -6,7 +6,8 @@
 #   WineRigStartDisplay   only the private Xvfb display (exports DISPLAY)
 #   WineRigStartPrefix    only the prefix (uses whatever DISPLAY is set)
 #   WineRigStop           ends the prefix's processes and the display; also run
-#                         by the EXIT/INT/TERM trap that the start functions set
+#                         by the EXIT/INT/TERM traps that the start functions
+#                         set (replacing any the caller had)
 #   WineRigScreenshot F   writes the whole private screen to the PNG file F
 #
 # Settings (environment):
@@ -35,13 +36,13 @@ WineRigFail() {
 # Polls a command every 0.1 s until it succeeds; fails after timeoutSeconds.
 # WineRigWaitFor timeoutSeconds command [args...]
 WineRigWaitFor() {
-    local ticks=$(($1 * 10))
+    local deadline=$((SECONDS + $1))
     shift
-    while ((ticks-- > 0)); do
+    while ((SECONDS < deadline)); do
         "$@" && return 0
         sleep 0.1
     done
-    return 1
+    "$@"
 }
 
 WineRigMakeDir() {

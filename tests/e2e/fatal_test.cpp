@@ -2,6 +2,7 @@
 // description resource is damaged.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
@@ -47,17 +48,14 @@ static bool ReadDescriptionResource(const std::string& exe, std::vector<uint8_t>
     return data && found;
 }
 
-// Replaces the description of `exe` with `bytes`; with `remove` the resource
-// is deleted instead.
-static bool WriteDescriptionResource(const std::string& exe, WORD language, const std::vector<uint8_t>& bytes,
-                                     bool remove) {
+// Replaces the description of `exe` with `bytes`.
+static bool WriteDescriptionResource(const std::string& exe, WORD language, std::vector<uint8_t>& bytes) {
     HANDLE update = BeginUpdateResourceA(exe.c_str(), FALSE);
     if (!update) {
         return false;
     }
-    void* data = remove ? nullptr : const_cast<uint8_t*>(bytes.data());
-    DWORD size = remove ? 0 : static_cast<DWORD>(bytes.size());
-    bool updated = UpdateResourceA(update, kRcData, kDescriptionResource, language, data, size) != FALSE;
+    bool updated = UpdateResourceA(update, kRcData, kDescriptionResource, language, bytes.data(),
+                                   static_cast<DWORD>(bytes.size())) != FALSE;
     return EndUpdateResourceA(update, !updated) != FALSE && updated;
 }
 
@@ -81,18 +79,57 @@ static bool SetWindowPropertiesVersion(std::vector<uint8_t>& bytes, uint32_t ver
 // MB_ICONERROR shows an icon in a static control of the box.
 static bool HasIcon(HWND box) {
     for (HWND child : ChildWindows(box)) {
-        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        // The box's template always holds the icon control; without an
+        // icon it stays hidden and empty.
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
+            SendMessageA(child, STM_GETICON, 0, 0) != 0) {
             return true;
         }
     }
     return false;
 }
 
+// Starts `exe`, which must show the run-time error box with `message` and no
+// main window, and end with -1 once the box is closed.
+static void ExpectFatalReport(const std::string& exe, const std::string& message, bool windowMayExist) {
+    std::string error;
+    ProgramProcess process = StartProgram(exe, error);
+    ASSERT_TRUE(process.Started()) << error;
+
+    // Watch for the main window on every poll until the box is up.
+    bool windowShown = false;
+    HWND box = nullptr;
+    WaitFor(
+        [&] {
+            windowShown = windowShown || FindProgramWindow(process.Id()) != nullptr;
+            box = FindDialog(process.Id(), kBoxTitle);
+            return box != nullptr && IsWindowVisible(box);
+        },
+        kStartTimeoutMs);
+    ASSERT_NE(box, nullptr) << "no box titled \"\xB4\xED\xCE\xF3\"; running " << process.Running() << "\n"
+                            << DescribeWindows(process.Id());
+
+    const std::string expected = std::string(kReportStart) + message + "\r\n";
+    const std::string shown = MessageBoxText(box);
+    EXPECT_EQ(shown, expected) << "got " << HexBytes(shown) << "\nexpected " << HexBytes(expected);
+    EXPECT_NE(GetDlgItem(box, IDOK), nullptr) << "the box has no OK button";
+    EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr) << "the box has a Cancel button";
+    EXPECT_TRUE(HasIcon(box)) << "the box shows no icon";
+    EXPECT_FALSE(windowShown) << "a main window was shown before the report";
+    if (!windowMayExist) {
+        EXPECT_TRUE(TopLevelWindows(process.Id(), "WTWindow").empty()) << "a main window was created";
+    }
+
+    ASSERT_TRUE(PressDialogButton(box)) << "GetLastError " << GetLastError();
+    std::optional<DWORD> exitCode = process.ExitCodeAfter(kExitTimeoutMs);
+    ASSERT_TRUE(exitCode.has_value()) << "still running after OK";
+    EXPECT_EQ(*exitCode, 0xFFFFFFFFu) << std::hex << "exit code 0x" << *exitCode;
+}
+
 struct DamageCase {
     const char* what;
     // Changes the description bytes; false when it cannot be applied.
     std::function<bool(std::vector<uint8_t>&)> damage;
-    bool removeResource;
     const char* message;
     bool windowMayExist; // hidden: the build may fail after making the window
 };
@@ -125,13 +162,10 @@ TEST_F(FatalStartTest, DamagedDescriptionShowsTheReportAndExitsWithMinusOne) {
              bytes.pop_back();
              return true;
          },
-         false, kDescriptionUnreadable, false},
+         kDescriptionUnreadable, false},
         {"window record of version 7",
-         [](std::vector<uint8_t>& bytes) { return SetWindowPropertiesVersion(bytes, 7); }, false,
-         kStartWindowFailed, true},
-        // No description at all: nothing is read, so the window is unknown.
-        {"description resource missing", [](std::vector<uint8_t>&) { return true; }, true, kStartWindowFailed,
-         false},
+         [](std::vector<uint8_t>& bytes) { return SetWindowPropertiesVersion(bytes, 7); }, kStartWindowFailed,
+         true},
     };
     int copyNumber = 0;
     for (const DamageCase& c : cases) {
@@ -140,40 +174,25 @@ TEST_F(FatalStartTest, DamagedDescriptionShowsTheReportAndExitsWithMinusOne) {
         ASSERT_TRUE(CopyFileA(program.c_str(), copy.c_str(), FALSE)) << "GetLastError " << GetLastError();
         std::vector<uint8_t> bytes = original;
         ASSERT_TRUE(c.damage(bytes));
-        ASSERT_TRUE(WriteDescriptionResource(copy, language, bytes, c.removeResource))
-            << "GetLastError " << GetLastError();
+        ASSERT_TRUE(WriteDescriptionResource(copy, language, bytes)) << "GetLastError " << GetLastError();
+        std::vector<uint8_t> written;
+        WORD writtenLanguage = 0;
+        ASSERT_TRUE(ReadDescriptionResource(copy, written, writtenLanguage) && written == bytes)
+            << "the copy does not carry the changed description (" << written.size() << " bytes, expected "
+            << bytes.size() << ")";
 
-        std::string error;
-        ProgramProcess process = StartProgram(copy, error);
-        ASSERT_TRUE(process.Started()) << error;
-
-        // Watch for the main window on every poll until the box is up.
-        bool windowShown = false;
-        HWND box = nullptr;
-        WaitFor(
-            [&] {
-                windowShown = windowShown || FindProgramWindow(process.Id()) != nullptr;
-                box = FindDialog(process.Id(), kBoxTitle);
-                return box != nullptr && IsWindowVisible(box);
-            },
-            kStartTimeoutMs);
-        ASSERT_NE(box, nullptr) << "no box titled \"\xB4\xED\xCE\xF3\"; running " << process.Running() << "\n"
-                                << DescribeWindows(process.Id());
-
-        const std::string expected = std::string(kReportStart) + c.message + "\r\n";
-        const std::string shown = MessageBoxText(box);
-        EXPECT_EQ(shown, expected) << "got " << HexBytes(shown) << "\nexpected " << HexBytes(expected);
-        EXPECT_NE(GetDlgItem(box, IDOK), nullptr) << "the box has no OK button";
-        EXPECT_EQ(GetDlgItem(box, IDCANCEL), nullptr) << "the box has a Cancel button";
-        EXPECT_TRUE(HasIcon(box)) << "the box shows no icon";
-        EXPECT_FALSE(windowShown) << "a main window was shown before the report";
-        if (!c.windowMayExist) {
-            EXPECT_TRUE(TopLevelWindows(process.Id(), "WTWindow").empty()) << "a main window was created";
-        }
-
-        ASSERT_TRUE(PressDialogButton(box)) << "GetLastError " << GetLastError();
-        std::optional<DWORD> exitCode = process.ExitCodeAfter(kExitTimeoutMs);
-        ASSERT_TRUE(exitCode.has_value()) << "still running after OK";
-        EXPECT_EQ(*exitCode, 0xFFFFFFFFu) << std::hex << "exit code 0x" << *exitCode;
+        ExpectFatalReport(copy, c.message, c.windowMayExist);
     }
+}
+
+// The program's text memory asked for more than the heap can give: a stand-in
+// program built from the shell's own files makes the request.
+TEST(MemoryExhaustionTest, RefusedAllocationShowsTheReportAndExitsWithMinusOne) {
+    const char* probe = std::getenv("PPICALC_HEAP_PROBE");
+    if (!probe) {
+        GTEST_SKIP() << "PPICALC_HEAP_PROBE is not set";
+    }
+    // "分配 2147483632 字节内存失败!"
+    ExpectFatalReport(ToWindowsPath(probe),
+                      "\xB7\xD6\xC5\xE4 2147483632 \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!", false);
 }

@@ -42,8 +42,11 @@ program=$(WindowsPath "$ppicalc")
 timings=$(wine "$buildDir/startup_timer.exe" "$runs" "$program" "$bare" | tr -d '\r')
 WineRigStop
 
-medianProgram=$(awk -v p="$program" '$1 == "median" && $3 == p { print $2 }' <<<"$timings")
-medianBare=$(awk -v p="$bare" '$1 == "median" && $3 == p { print $2 }' <<<"$timings")
+# The paths go through the environment: awk -v would read their backslashes
+# as escapes.
+MedianOf() { WANTED=$1 awk '$1 == "median" && $3 == ENVIRON["WANTED"] { print $2 }' <<<"$timings"; }
+medianProgram=$(MedianOf "$program")
+medianBare=$(MedianOf "$bare")
 [[ -n $medianProgram && -n $medianBare ]] || { echo "error: no timings:" >&2; echo "$timings" >&2; exit 1; }
 
 ratio=$(awk -v a="$medianProgram" -v b="$medianBare" 'BEGIN { printf "%.3f", a / b }')

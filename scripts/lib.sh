@@ -22,16 +22,21 @@ Die() { printf 'error: %s\n' "$*" >&2; exit 1; }
 # Seconds since the epoch, for stage timings.
 Now() { date +%s; }
 
-# Configures and builds one build tree: ConfigureAndBuild DIR [cmake args...]
-# Configuring every time picks up folders that gained a CMakeLists.txt since
-# the last run (the subfolder lists are globbed at configure time).
-ConfigureAndBuild() {
+# Configures one build tree: Configure DIR [cmake args...]. Configuring every
+# time picks up folders that gained a CMakeLists.txt since the last run (the
+# subfolder lists are globbed at configure time).
+Configure() {
     local dir="$1"
     shift
     Say "configure $dir"
     cmake -S . -B "$dir" -G Ninja "$@"
-    Say "build $dir"
-    cmake --build "$dir" -j "$PPICALC_JOBS"
+}
+
+# Configures and builds one build tree: ConfigureAndBuild DIR [cmake args...]
+ConfigureAndBuild() {
+    Configure "$@"
+    Say "build $1"
+    cmake --build "$1" -j "$PPICALC_JOBS"
 }
 
 BuildNative() {

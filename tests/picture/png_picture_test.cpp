@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/picture/largest_allocation.h"
 #include "tests/picture/png_fixture.h"
 #include "ui/kinds/png_picture.h"
 
@@ -217,6 +218,41 @@ TEST(PngPicture, RefusesAbsurdHeaders) {
         std::vector<uint8_t> file = HeaderOnlyPng(c.width, c.height);
         DecodedPicture picture = Sentinel();
         EXPECT_FALSE(DecodePngPicture(file.data(), file.size(), picture)) << c.what;
+        ExpectSentinel(picture, c.what);
+    }
+}
+
+// A chunk whose stated length runs past the end of the file: the decoder
+// would make a buffer of that length before finding the data missing.
+TEST(PngPicture, ChunkLengthsBeyondTheFileAllocateNothingLarge) {
+    if (!LargestAllocationTracked()) {
+        GTEST_SKIP() << "allocations are not tracked in this build";
+    }
+    std::vector<uint8_t> valid = SmallPng();
+    std::vector<uint8_t> header(valid.begin(), valid.begin() + 33); // signature and IHDR
+    struct {
+        const char* what;
+        const char* type;
+        uint32_t statedLength;
+    } cases[] = {
+        {"compressed text", "zTXt", 0x7400001C},
+        {"plain text", "tEXt", 0x40000000},
+        {"colour profile", "iCCP", 0x7FFFFFFF},
+        {"unknown ancillary chunk", "abCd", 0x20000000},
+        {"image data", "IDAT", 0x7FFFFFF0},
+    };
+    for (const auto& c : cases) {
+        std::vector<uint8_t> file = header;
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            file.push_back(static_cast<uint8_t>(c.statedLength >> shift));
+        }
+        file.insert(file.end(), c.type, c.type + 4);
+        file.insert(file.end(), {0x78, 0x9C, 0x63, 0x54, 0x64, 0x60, 0x2F, 0x60, 0x60, 0xB1});
+        DecodedPicture picture = Sentinel();
+        ResetLargestAllocation();
+        EXPECT_FALSE(DecodePngPicture(file.data(), file.size(), picture)) << c.what;
+        EXPECT_LT(LargestAllocation(), size_t{1} << 20)
+            << c.what << ": " << file.size() << " bytes stating a chunk of " << c.statedLength;
         ExpectSentinel(picture, c.what);
     }
 }

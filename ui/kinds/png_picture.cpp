@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "ui/rules/image_format.h"
 
@@ -28,8 +29,42 @@ static bool PixelBufferSize(uint32_t width, uint32_t height, size_t& byteCount) 
     return true;
 }
 
+static uint32_t BigEndian32(const uint8_t* bytes) {
+    return (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) | (uint32_t{bytes[2]} << 8) | bytes[3];
+}
+
+// True when no chunk claims more bytes than the file holds. The decoder makes
+// a buffer of a chunk's stated length before reading it, so a few bytes
+// announcing a 2 GB text chunk would make it allocate 2 GB only to fail at the
+// end of the data. Such a file is damaged anyway; refusing it here bounds
+// every chunk buffer by the size of the file. A file that simply ends (after
+// its image data, say) is left to the decoder.
+static bool ChunksFitInBytes(const uint8_t* bytes, size_t length) {
+    constexpr size_t kSignatureSize = 8;
+    constexpr size_t kChunkHeadSize = 8;  // length and type
+    constexpr size_t kChunkCrcSize = 4;
+    size_t at = kSignatureSize;
+    while (length - at >= kChunkHeadSize) {
+        size_t dataSize = BigEndian32(bytes + at);
+        size_t left = length - at - kChunkHeadSize;
+        if (dataSize > left) {
+            return false;
+        }
+        if (std::memcmp(bytes + at + 4, "IEND", 4) == 0) {
+            return true;
+        }
+        // dataSize <= left, so this cannot pass the end by more than the CRC.
+        at += kChunkHeadSize + dataSize;
+        if (length - at < kChunkCrcSize) {
+            return true;
+        }
+        at += kChunkCrcSize;
+    }
+    return true;
+}
+
 bool DecodePngPicture(const uint8_t* bytes, size_t length, DecodedPicture& out) {
-    if (!bytes || length < 8) {
+    if (!bytes || length < 8 || !ChunksFitInBytes(bytes, length)) {
         return false;
     }
     png_image image;

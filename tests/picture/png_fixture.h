@@ -1,11 +1,11 @@
 #pragma once
-// Small PNG files made in memory for the tests, with libpng's own writer.
+// Small PNG files made in memory for the tests.
 #include <cstdint>
 #include <vector>
 
-// A PNG file of width x height pixels given in `format` (a PNG_FORMAT_*
-// value, e.g. PNG_FORMAT_RGBA); empty, with a test failure, when libpng
-// refuses.
+// A PNG file of width x height pixels given in `format` (PNG_FORMAT_GRAY,
+// _GA, _RGB or _RGBA, 8 bits per channel); empty, with a test failure, when
+// the format or the pixel count is wrong.
 std::vector<uint8_t> EncodePng(uint32_t width, uint32_t height, uint32_t format, const std::vector<uint8_t>& pixels);
 
 // An opaque picture of one colour (red, green, blue).

@@ -244,9 +244,29 @@ std::string ReadWindowTextBytes(HWND window) {
 
 // ---- input ----
 
+void PumpOwnMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
 bool BringToForeground(HWND window) {
-    SetForegroundWindow(window);
-    return WaitFor([&] { return GetForegroundWindow() == window; }, 2000);
+    ULONGLONG nextRequest = 0;
+    return WaitFor(
+        [&] {
+            PumpOwnMessages();
+            if (GetForegroundWindow() == window) {
+                return true;
+            }
+            if (GetTickCount64() >= nextRequest) {
+                SetForegroundWindow(window);
+                nextRequest = GetTickCount64() + 250;
+            }
+            return false;
+        },
+        3000);
 }
 
 static INPUT KeyInput(WORD virtualKey, bool up) {

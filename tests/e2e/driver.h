@@ -95,8 +95,13 @@ std::string WindowClass(HWND window);
 // WM_GETTEXT with a bounded wait.
 std::string ReadWindowTextBytes(HWND window);
 
+// Dispatches whatever is queued for the test's own windows, so that they
+// answer the system while the test waits (activation changes are sent to them).
+void PumpOwnMessages();
+
 // Makes `window` the foreground window so that input reaches it; true when it
-// is (waits a little for the activation to settle).
+// is. Asks again while it waits: a request can be dropped while another
+// activation is still under way.
 bool BringToForeground(HWND window);
 
 // Presses the keys of a chord in order and releases them in reverse order,

@@ -52,14 +52,6 @@ inline bool ReplaceFormResource(const std::string& exe, WORD language, const std
 }
 
 // Handles whatever the test's own windows were sent meanwhile.
-inline void PumpOwnMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
 // WaitFor that keeps the test's own windows answering while it waits.
 inline bool WaitPumping(const std::function<bool()>& condition, DWORD timeoutMs) {
     return WaitFor(

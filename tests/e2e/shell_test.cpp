@@ -4,6 +4,7 @@
 #include <winternl.h>
 
 #include <cctype>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <set>
@@ -238,4 +239,57 @@ TEST_F(ShellTest, ImportsOnlyDllsThatWindowsShips) {
         EXPECT_TRUE(systemDlls.count(name)) << name << " is not a system DLL; imports: " << all;
     }
     EXPECT_TRUE(hasKernel) << "the import list looks unread; imports: " << all;
+}
+
+// An entry of an icon group resource (GRPICONDIRENTRY).
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width;
+    BYTE height;
+    BYTE colorCount;
+    BYTE reserved;
+    WORD planes;
+    WORD bitCount;
+    DWORD bytesInRes;
+    WORD id;
+};
+#pragma pack(pop)
+
+// The window's icons cannot be asked for across processes here, so the test
+// reads what the windows are given: the program's "DEFAULT_ICON" group, which
+// must hold 16, 32 and 48 pixel images in 16 colours, each loadable.
+TEST_F(ShellTest, ProgramIconGroupHoldsThreeSixteenColourSizes) {
+    HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr) << program << ": GetLastError " << GetLastError();
+    HRSRC found = FindResourceA(module, "DEFAULT_ICON", MAKEINTRESOURCEA(14)); // RT_GROUP_ICON
+    ASSERT_NE(found, nullptr) << "no icon group DEFAULT_ICON; GetLastError " << GetLastError();
+    const BYTE* group = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+    DWORD groupSize = SizeofResource(module, found);
+    ASSERT_NE(group, nullptr);
+    ASSERT_GE(groupSize, 6u);
+    WORD count = static_cast<WORD>(group[4] | (group[5] << 8));
+    ASSERT_GE(groupSize, 6u + count * sizeof(IconGroupEntry)) << "group of " << count << " entries cut short";
+
+    std::set<int> sizes;
+    for (WORD i = 0; i < count; i++) {
+        IconGroupEntry entry;
+        memcpy(&entry, group + 6 + i * sizeof(IconGroupEntry), sizeof(entry));
+        int size = entry.width == 0 ? 256 : entry.width;
+        sizes.insert(size);
+        EXPECT_EQ(entry.width, entry.height) << "entry " << i;
+        EXPECT_TRUE(entry.colorCount == 16 || entry.bitCount == 4)
+            << "entry " << i << " (" << size << " px): colour count " << int{entry.colorCount} << ", bits "
+            << entry.bitCount;
+        HRSRC image = FindResourceA(module, MAKEINTRESOURCEA(entry.id), MAKEINTRESOURCEA(3)); // RT_ICON
+        ASSERT_NE(image, nullptr) << "icon image " << entry.id << " missing";
+        const BYTE* bits = static_cast<const BYTE*>(LockResource(LoadResource(module, image)));
+        HICON icon = CreateIconFromResourceEx(const_cast<BYTE*>(bits), SizeofResource(module, image), TRUE,
+                                              0x00030000, size, size, 0);
+        EXPECT_NE(icon, nullptr) << size << " px image does not load; GetLastError " << GetLastError();
+        if (icon) {
+            DestroyIcon(icon);
+        }
+    }
+    EXPECT_EQ(sizes, (std::set<int>{16, 32, 48}));
+    FreeLibrary(module);
 }

@@ -17,6 +17,7 @@
 #include "ui/kinds/png_picture.h"
 #include "ui/rules/placement.h"
 #include "ui/window/control_kind.h"
+#include "ui/window/hollow_window_class.h"
 
 constexpr char kLabelClassName[] = "CalcLabel";
 constexpr int kMinGradientBorderWidth = 5;
@@ -272,7 +273,7 @@ static HWND CreateLabel(const CreateArgs& args) {
     }
     label->windowId = args.windowId;
     label->controlId = args.controlId;
-    if (!EnsureDrawnControlClass(kLabelClassName, LabelProc)) {
+    if (!EnsureHollowWindowClass(kLabelClassName, LabelProc)) {
         return nullptr;
     }
     HWND control = CreateDrawnControl(kLabelClassName, label->properties.text.c_str(), args.style, args.parent,

@@ -13,6 +13,7 @@
 #include "ui/kinds/png_picture.h"
 #include "ui/rules/placement.h"
 #include "ui/window/control_kind.h"
+#include "ui/window/hollow_window_class.h"
 #include "ui/window/reflection.h"
 
 constexpr char kPictureBoxClassName[] = "CalcPicBox";
@@ -190,7 +191,7 @@ static HWND CreatePictureBox(const CreateArgs& args) {
     }
     owned->windowId = args.windowId;
     owned->controlId = args.controlId;
-    if (!EnsureDrawnControlClass(kPictureBoxClassName, PictureBoxProc)) {
+    if (!EnsureHollowWindowClass(kPictureBoxClassName, PictureBoxProc)) {
         return nullptr;
     }
     HWND control = CreateDrawnControl(kPictureBoxClassName, nullptr, args.style, args.parent, args.childId,

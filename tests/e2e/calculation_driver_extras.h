@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "tests/e2e/driver.h"
 
 // Child-window ids of the controls, in creation order from 100 in steps of 10.
@@ -115,19 +117,32 @@ inline void WaitOutDoubleClick(POINT point) {
     lastTime = GetTickCount64();
 }
 
+// The absolute mouse coordinate (0..65535 across the screen) that lands on
+// pixel `pixel` of a screen `extent` pixels wide: the system maps it back as
+// coordinate * extent / 65536, rounded down.
+inline LONG AbsoluteMouseCoordinate(LONG pixel, int extent) {
+    return static_cast<LONG>((static_cast<LONGLONG>(pixel) * 65536 + extent - 1) / extent);
+}
+
 // A real left click at a point of the screen: the pointer moves there and the
-// button goes down and up, through the system's input queue.
+// button goes down and up, through the system's input queue. The move travels
+// in the same input as the button, so a pointer report from the display that
+// is still on its way cannot put the click somewhere else.
 inline bool ClickAt(POINT point) {
     WaitOutDoubleClick(point);
     if (!SetCursorPos(point.x, point.y)) {
         return false;
     }
-    INPUT inputs[2] = {};
+    INPUT inputs[3] = {};
     inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[0].mi.dx = AbsoluteMouseCoordinate(point.x, GetSystemMetrics(SM_CXSCREEN));
+    inputs[0].mi.dy = AbsoluteMouseCoordinate(point.y, GetSystemMetrics(SM_CYSCREEN));
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    return SendInput(2, inputs, sizeof(INPUT)) == 2;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[2].type = INPUT_MOUSE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return SendInput(3, inputs, sizeof(INPUT)) == 3;
 }
 
 // Brings the top-level window forward, then clicks the middle of `control`.
@@ -173,6 +188,53 @@ inline bool TypeCharacters(const std::string& text) {
         }
     }
     return true;
+}
+
+// What a person sees when typing goes wrong: which window is in front, which
+// control has the focus and what `box` holds.
+inline std::string DescribeTypingState(HWND topLevel, HWND box) {
+    HWND front = GetForegroundWindow();
+    char frontClass[64] = "";
+    GetClassNameA(front, frontClass, sizeof(frontClass));
+    return std::string("; in front: ") + (front == topLevel ? "the calculator" : frontClass) +
+           ", focus on id " + std::to_string(GetDlgCtrlID(FocusedControl(topLevel))) + ", box id " +
+           std::to_string(GetDlgCtrlID(box)) + " holds \"" + ReadWindowTextBytes(box) + "\"";
+}
+
+// Types `text` key by key into `box`, which has the focus, the way a person
+// watching the screen would: the window is brought forward before each key,
+// and the next key waits until the box shows the last one. A key that lands
+// elsewhere is reported at once instead of turning up in a later case.
+inline testing::AssertionResult TypeIntoBox(HWND topLevel, HWND box, const std::string& text) {
+    std::string expected = ReadWindowTextBytes(box);
+    for (char c : text) {
+        WORD key = KeyForCharacter(c);
+        if (key == 0) {
+            return testing::AssertionFailure() << "no key types '" << c << "'";
+        }
+        if (!PressChordIn(topLevel, {key})) {
+            return testing::AssertionFailure() << "could not press the key for '" << c << "'"
+                                               << DescribeTypingState(topLevel, box);
+        }
+        expected += c;
+        if (!WaitForText(box, expected, 3000)) {
+            return testing::AssertionFailure() << "the '" << c << "' never showed in the box"
+                                               << DescribeTypingState(topLevel, box);
+        }
+    }
+    return testing::AssertionSuccess();
+}
+
+// Presses `keys` with the window in front and waits for the focus to reach `next`.
+inline testing::AssertionResult MoveFocusWithKeys(HWND topLevel, std::initializer_list<WORD> keys, HWND next) {
+    if (!PressChordIn(topLevel, keys)) {
+        return testing::AssertionFailure() << "could not press the keys" << DescribeTypingState(topLevel, next);
+    }
+    if (!WaitForFocus(topLevel, next)) {
+        return testing::AssertionFailure() << "the focus did not reach id " << GetDlgCtrlID(next)
+                                           << DescribeTypingState(topLevel, next);
+    }
+    return testing::AssertionSuccess();
 }
 
 // Puts text on the clipboard in the ANSI code page, for a paste.

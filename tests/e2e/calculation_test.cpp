@@ -85,16 +85,14 @@ TEST_F(CalculationTest, WorkedResultsTypedAndSpaceOnTheButton) {
         PutInputs({c.what, "", "", "", "", ""});
         MarkResultsUnwritten();
         ASSERT_TRUE(FocusByClick(calculator.window, calculator.horizontal)) << c.what;
-        ASSERT_TRUE(TypeCharacters(c.horizontal) && PressChord({VK_TAB})) << c.what;
-        ASSERT_TRUE(TypeCharacters(c.vertical) && PressChord({VK_TAB})) << c.what;
-        ASSERT_TRUE(TypeCharacters(c.size) && PressChord({VK_TAB})) << c.what;
-        ASSERT_TRUE(WaitForFocus(calculator.window, calculator.button))
-            << c.what << ": Tab from the size box did not reach the button; focus is on id "
-            << GetDlgCtrlID(FocusedControl(calculator.window));
-        EXPECT_EQ(ReadWindowTextBytes(calculator.horizontal), c.horizontal) << c.what;
-        EXPECT_EQ(ReadWindowTextBytes(calculator.vertical), c.vertical) << c.what;
-        EXPECT_EQ(ReadWindowTextBytes(calculator.size), c.size) << c.what;
-        ASSERT_TRUE(PressChord({VK_SPACE})) << c.what;
+        ASSERT_TRUE(TypeIntoBox(calculator.window, calculator.horizontal, c.horizontal)) << c.what;
+        ASSERT_TRUE(MoveFocusWithKeys(calculator.window, {VK_TAB}, calculator.vertical)) << c.what;
+        ASSERT_TRUE(TypeIntoBox(calculator.window, calculator.vertical, c.vertical)) << c.what;
+        ASSERT_TRUE(MoveFocusWithKeys(calculator.window, {VK_TAB}, calculator.size)) << c.what;
+        ASSERT_TRUE(TypeIntoBox(calculator.window, calculator.size, c.size)) << c.what;
+        ASSERT_TRUE(MoveFocusWithKeys(calculator.window, {VK_TAB}, calculator.button))
+            << c.what << ": Tab from the size box did not reach the button";
+        ASSERT_TRUE(PressChordIn(calculator.window, {VK_SPACE})) << c.what;
         ExpectResults(c);
     }
 }
@@ -144,7 +142,7 @@ TEST_F(CalculationTest, EnterInAnInputBoxDoesNotCalculate) {
         // Keys are handled in order: once the 7 typed after Enter shows, Enter
         // has been handled too.
         std::string before = ReadWindowTextBytes(box);
-        ASSERT_TRUE(PressChord({VK_RETURN}) && TypeCharacters("7")) << "box " << id;
+        ASSERT_TRUE(PressChordIn(calculator.window, {VK_RETURN}) && TypeCharacters("7")) << "box " << id;
         ASSERT_TRUE(WaitFor([&] { return ReadWindowTextBytes(box).size() == before.size() + 1; }, kResultTimeoutMs))
             << "box " << id << ": the 7 typed after Enter never showed; text is " << Shown(ReadWindowTextBytes(box));
         EXPECT_EQ(ReadWindowTextBytes(calculator.density), "PPI") << "Enter in box " << id << " calculated";
@@ -160,7 +158,7 @@ TEST_F(CalculationTest, LongPastedInputCalculates) {
     ASSERT_TRUE(SetTextBytes(calculator.vertical, "1080"));
     ASSERT_TRUE(SetTextBytes(calculator.size, "15.6"));
     ASSERT_TRUE(FocusByClick(calculator.window, calculator.horizontal));
-    ASSERT_TRUE(PressChord({VK_CONTROL, 'V'}));
+    ASSERT_TRUE(PressChordIn(calculator.window, {VK_CONTROL, 'V'}));
     ASSERT_TRUE(WaitForText(calculator.horizontal, pasted))
         << "the paste did not arrive whole; box holds " << Shown(ReadWindowTextBytes(calculator.horizontal));
     MarkResultsUnwritten();

@@ -1,5 +1,7 @@
 #include "app/module_path.h"
 
+#include <cstddef>
+
 void SplitModulePath(const std::string& path, LeadBytePredicate isLeadByte, std::string& directory,
                      std::string& fileName) {
     size_t lastBackslash = std::string::npos;
@@ -18,6 +20,6 @@ void SplitModulePath(const std::string& path, LeadBytePredicate isLeadByte, std:
         fileName = path;
         return;
     }
-    directory = path.substr(0, lastBackslash);
-    fileName = path.substr(lastBackslash + 1);
+    directory.assign(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(lastBackslash));
+    fileName.assign(path.begin() + static_cast<std::ptrdiff_t>(lastBackslash) + 1, path.end());
 }

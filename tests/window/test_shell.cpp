@@ -7,6 +7,7 @@
 #include "app/fatal_report.h"
 #include "app/program_icons.h"
 #include "app/shell_queries.h"
+#include "tests/support/escape_from_no_return.h"
 
 static bool gLoopStarted = false;
 
@@ -14,12 +15,16 @@ void SetTestLoopStarted(bool started) {
     gLoopStarted = started;
 }
 
+static std::string gFatalMessage;
+
 void ReportFatalError(const char* message, int) {
-    throw FatalReported{message ? message : ""};
+    gFatalMessage = message ? message : "";
+    EscapeToTest();
 }
 
 void ReportMemoryExhausted(size_t) {
-    throw FatalReported{"memory exhausted"};
+    gFatalMessage = "memory exhausted";
+    EscapeToTest();
 }
 
 bool MessageLoopStarted() {
@@ -42,10 +47,5 @@ void GetProgramIcons(HICON& bigIcon, HICON& smallIcon) {
 void DestroyProgramIcons() {}
 
 std::string FatalMessageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const FatalReported& report) {
-        return report.message;
-    }
-    return "(none)";
+    return RunUntilEscape(action) ? gFatalMessage : "(none)";
 }

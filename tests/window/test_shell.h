@@ -1,12 +1,9 @@
 #pragma once
-// The shell as the window layer's tests stand it in: the fatal report throws
-// instead of ending the process, and the loop-started flag is the test's.
+// The shell as the window layer's tests stand it in: the fatal report goes
+// back to the test instead of ending the process, and the loop-started flag is
+// the test's.
 #include <functional>
 #include <string>
-
-struct FatalReported {
-    std::string message;
-};
 
 // The message of the fatal report that `action` made, or "(none)" when it
 // returned normally.

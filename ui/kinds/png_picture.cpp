@@ -3,7 +3,6 @@
 #include <png.h>
 
 #include <cstring>
-#include <new>
 #include <utility>
 
 #include "ui/rules/image_format.h"
@@ -81,12 +80,9 @@ bool DecodePngPicture(const uint8_t* bytes, size_t length, DecodedPicture& out) 
     if (!PixelBufferSize(image.width, image.height, byteCount)) {
         return false;
     }
-    std::vector<uint8_t> pixels;
-    try {
-        pixels.resize(byteCount);
-    } catch (const std::bad_alloc&) {
-        return false;
-    }
+    // At most 4096 x 4096 pixels (64 MB). A refused allocation is the
+    // program's memory-exhaustion report, as for any other allocation.
+    std::vector<uint8_t> pixels(byteCount);
     // Row stride 0: packed rows, top-down. No background: alpha stays as
     // stored, to be blended over the control's colour when drawn.
     if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) {

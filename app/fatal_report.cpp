@@ -26,5 +26,13 @@ void ReportFatalError(const char* message, int errorCode) {
 }
 
 void ReportMemoryExhausted(size_t byteCount) {
+    // The report's own text needs a little memory. When even that is refused,
+    // the allocation comes back here; the process then ends at once with the
+    // same code instead of recursing.
+    static bool composingReport = false;
+    if (composingReport) {
+        ExitProcess(static_cast<UINT>(-1));
+    }
+    composingReport = true;
     ReportFatalError(MemoryFailureMessage(byteCount).c_str(), 0);
 }

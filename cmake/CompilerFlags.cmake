@@ -12,6 +12,18 @@ if(WIN32)
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
+# The program's own code (calc, ui, app) is built for Windows without C++
+# exceptions: nothing in it throws or catches, and ppicalc.exe replaces the
+# runtime's failure paths (app/runtime_failures.cpp), so the exception
+# machinery and what it pulls in stay out of the executable. Called at the top
+# of those folders' CMakeLists; their subfolders inherit it. Native builds keep
+# the defaults.
+macro(ppicalc_program_code_without_exceptions)
+  if(WIN32)
+    add_compile_options(-fno-exceptions -fno-asynchronous-unwind-tables)
+  endif()
+endmacro()
+
 if(PPICALC_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)

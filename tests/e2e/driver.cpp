@@ -101,9 +101,13 @@ void ProgramProcess::Terminate() {
     }
 }
 
-ProgramProcess StartProgram(const std::string& exePath, std::string& error, const std::string& currentDirectory) {
+ProgramProcess StartProgram(const std::string& exePath, std::string& error, const std::string& currentDirectory,
+                            const std::string& arguments) {
     error.clear();
     std::string commandLine = "\"" + exePath + "\"";
+    if (!arguments.empty()) {
+        commandLine += " " + arguments;
+    }
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};

@@ -59,7 +59,8 @@ private:
 // Starts `exePath` without arguments, in `currentDirectory` when it is not
 // empty. On failure the object is not Started() and `error` holds the reason.
 ProgramProcess StartProgram(const std::string& exePath, std::string& error,
-                            const std::string& currentDirectory = std::string());
+                            const std::string& currentDirectory = std::string(),
+                            const std::string& arguments = std::string());
 
 // Top-level windows of the process with this class name (any class when null),
 // visible or not.

@@ -91,9 +91,10 @@ static bool HasIcon(HWND box) {
 
 // Starts `exe`, which must show the run-time error box with `message` and no
 // main window, and end with -1 once the box is closed.
-static void ExpectFatalReport(const std::string& exe, const std::string& message, bool windowMayExist) {
+static void ExpectFatalReport(const std::string& exe, const std::string& message, bool windowMayExist,
+                              const std::string& arguments = std::string()) {
     std::string error;
-    ProgramProcess process = StartProgram(exe, error);
+    ProgramProcess process = StartProgram(exe, error, std::string(), arguments);
     ASSERT_TRUE(process.Started()) << error;
 
     // Watch for the main window on every poll until the box is up.
@@ -185,14 +186,18 @@ TEST_F(FatalStartTest, DamagedDescriptionShowsTheReportAndExitsWithMinusOne) {
     }
 }
 
-// The program's text memory asked for more than the heap can give: a stand-in
-// program built from the shell's own files makes the request.
+// An allocation refused by the system, in a stand-in program built from the
+// shell's own files: its text memory, or an ordinary C++ allocation (what the
+// windows and controls are made of), asked for more than the heap can give.
 TEST(MemoryExhaustionTest, RefusedAllocationShowsTheReportAndExitsWithMinusOne) {
     const char* probe = std::getenv("PPICALC_HEAP_PROBE");
     if (!probe) {
         GTEST_SKIP() << "PPICALC_HEAP_PROBE is not set";
     }
     // "分配 2147483632 字节内存失败!"
-    ExpectFatalReport(ToWindowsPath(probe),
-                      "\xB7\xD6\xC5\xE4 2147483632 \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!", false);
+    const std::string message = "\xB7\xD6\xC5\xE4 2147483632 \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!";
+    for (const char* what : {"text", "object"}) {
+        SCOPED_TRACE(what);
+        ExpectFatalReport(ToWindowsPath(probe), message, false, what);
+    }
 }

@@ -20,8 +20,13 @@
 
 #include "app/fatal_report.h"
 
+// A request for 0 bytes still gets a block of its own.
+static void* AllocateBlock(std::size_t byteCount) {
+    return std::malloc(byteCount != 0 ? byteCount : 1);
+}
+
 void* operator new(std::size_t byteCount) {
-    void* block = std::malloc(byteCount != 0 ? byteCount : 1);
+    void* block = AllocateBlock(byteCount);
     if (block == nullptr) {
         ReportMemoryExhausted(byteCount);
     }
@@ -33,11 +38,11 @@ void* operator new[](std::size_t byteCount) {
 }
 
 void* operator new(std::size_t byteCount, const std::nothrow_t&) noexcept {
-    return std::malloc(byteCount != 0 ? byteCount : 1);
+    return AllocateBlock(byteCount);
 }
 
 void* operator new[](std::size_t byteCount, const std::nothrow_t&) noexcept {
-    return std::malloc(byteCount != 0 ? byteCount : 1);
+    return AllocateBlock(byteCount);
 }
 
 void operator delete(void* block) noexcept {

@@ -28,23 +28,12 @@ std::string EventsText(const std::vector<RaisedEvent>& events) {
 
 static const char kHostClass[] = "EditButtonKindTestHost";
 
+// Notifications go back to the child that sent them, through the main
+// window's own reflection.
 static LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_COMMAND:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-        HWND child = reinterpret_cast<HWND>(lParam);
-        if (child != nullptr && IsChild(hwnd, child)) {
-            LRESULT result = SendMessageA(child, kReflectBase + message, wParam, lParam);
-            if (message == WM_COMMAND || result != 0) {
-                return result;
-            }
-        }
-        break;
-    }
-    default:
-        break;
+    LRESULT reflected = 0;
+    if (ReflectNotification(message, wParam, lParam, reflected)) {
+        return reflected;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }

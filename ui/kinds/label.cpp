@@ -230,29 +230,15 @@ static void PaintLabel(HWND control, Label& label, HDC dc) {
     RestoreDC(dc, saved);
 }
 
-// WM_PAINT: the only drawing a label does.
-static void OnPaint(HWND control, Label& label) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(control, &paint);
-    if (dc) {
-        PaintLabel(control, label, dc);
-        EndPaint(control, &paint);
-    }
-}
-
 static LRESULT CALLBACK LabelProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     Label* label = LabelOf(control);
     if (!label) {
         return DefWindowProcA(control, message, wParam, lParam);
     }
+    if (HandlePaintMessage(control, message, wParam, [&](HDC dc) { PaintLabel(control, *label, dc); })) {
+        return 0;
+    }
     switch (message) {
-    case WM_PAINT:
-        OnPaint(control, *label);
-        return 0;
-    case WM_PRINTCLIENT:
-        // A capture of the client area, drawn as on screen.
-        PaintLabel(control, *label, reinterpret_cast<HDC>(wParam));
-        return 0;
     case WM_NCDESTROY:
         // The last message: the state (and its decoded picture) goes with it.
         SetWindowLongPtrA(control, GWLP_USERDATA, 0);

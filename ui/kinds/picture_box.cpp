@@ -137,40 +137,21 @@ static void PaintPictureBox(HWND control, const PictureBox& box, HDC dc) {
 }
 
 // WM_PAINT: background and picture.
-static void OnPaint(HWND control, const PictureBox& box) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(control, &paint);
-    if (dc) {
-        PaintPictureBox(control, box, dc);
-        EndPaint(control, &paint);
-    }
-}
-
 static LRESULT CALLBACK PictureBoxProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
     PictureBox* box = PictureBoxOf(control);
     if (!box) {
         return DefWindowProcA(control, message, wParam, lParam);
     }
-    switch (message) {
-    case WM_PAINT:
-        OnPaint(control, *box);
+    if (HandlePaintMessage(control, message, wParam, [&](HDC dc) { PaintPictureBox(control, *box, dc); })) {
         return 0;
-    case WM_PRINTCLIENT:
-        // A capture of the client area, drawn as on screen.
-        PaintPictureBox(control, *box, reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_COMMAND:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-        // Controls placed inside the box notify it as their parent; each
-        // handles its own notification, as in the main window.
-        LRESULT result = 0;
-        if (ReflectNotification(message, wParam, lParam, result)) {
-            return result;
-        }
-        return DefWindowProcA(control, message, wParam, lParam);
     }
+    // Controls placed inside the box notify it as their parent; each handles
+    // its own notification, as in the main window.
+    LRESULT reflected = 0;
+    if (ReflectNotification(message, wParam, lParam, reflected)) {
+        return reflected;
+    }
+    switch (message) {
     case WM_NCDESTROY:
         // The last message: the state, brush and picture go with it.
         SetWindowLongPtrA(control, GWLP_USERDATA, 0);

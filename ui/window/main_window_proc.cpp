@@ -147,6 +147,10 @@ static void OnGetMinMaxInfo(const WindowObject& object, MINMAXINFO* info) {
 }
 
 static LRESULT HandleMessage(HWND window, WindowObject& object, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT reflected = 0;
+    if (ReflectNotification(message, wParam, lParam, reflected)) {
+        return reflected;
+    }
     switch (message) {
     case WM_PAINT:
         OnPaint(window, object);
@@ -154,16 +158,6 @@ static LRESULT HandleMessage(HWND window, WindowObject& object, UINT message, WP
     case WM_PRINTCLIENT:
         OnPrintClient(window, object, reinterpret_cast<HDC>(wParam));
         return 0;
-    case WM_COMMAND:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: {
-        LRESULT result = 0;
-        if (ReflectNotification(message, wParam, lParam, result)) {
-            return result;
-        }
-        break;
-    }
     case WM_SETFOCUS:
         OnSetFocus(window, object);
         return 0;

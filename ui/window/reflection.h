@@ -17,6 +17,7 @@ constexpr UINT kMsgAllControlsCreated = 0x806F;
 constexpr UINT kMsgLayoutDockedBars = 0x8004;
 constexpr UINT kMsgWindowShown = 0x8076;
 
-// Re-sends a child notification to the child that sent it. Returns true and
-// sets `result` when the child handled it.
+// Re-sends a child notification (WM_COMMAND or WM_CTLCOLOREDIT, -STATIC,
+// -BTN) to the child that sent it. Returns true and sets `result` when the
+// child handled it; false for every other message, which the caller handles.
 bool ReflectNotification(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -41,6 +41,9 @@ inline std::string StartCalculator(Calculator& calculator) {
     if (path.empty()) {
         return "PPICALC_EXE is not set";
     }
+    // The pointer waits in the screen's corner, away from where the window
+    // comes up, so that no control of the new window starts under it.
+    SetCursorPos(0, 0);
     std::string error;
     calculator.process = StartProgram(path, error);
     if (!calculator.process.Started()) {
